@@ -29,5 +29,8 @@ void updateButtons();
 // console's joystick; the game takes only the low 8 bits of the answer.
 Uint8 buttonHeld(SDL_Joystick* joystick, int button);
 
+// Show the composed frame: SDL_Flip of the display surface.
+void presentScreen(SDL_Surface* screen);
+
 // Milliseconds since SDL started, as SDL_GetTicks counts them.
 Uint32 readTicks();

@@ -74,4 +74,6 @@ Uint8 buttonHeld(SDL_Joystick* joystick, int button) {
     return 0;
 }
 
+void presentScreen(SDL_Surface* screen) { SDL_Flip(screen); }
+
 Uint32 readTicks() { return SDL_GetTicks(); }

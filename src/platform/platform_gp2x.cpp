@@ -15,4 +15,6 @@ Uint8 buttonHeld(SDL_Joystick* joystick, int button) {
     return SDL_JoystickGetButton(joystick, button);
 }
 
+void presentScreen(SDL_Surface* screen) { SDL_Flip(screen); }
+
 Uint32 readTicks() { return SDL_GetTicks(); }

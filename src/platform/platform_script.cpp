@@ -11,6 +11,7 @@ Uint32 clockValue;
 Uint32 clockStep = 1;
 unsigned long readings;
 unsigned long passes;
+unsigned long presented;
 InputHook inputHook;
 void* hookContext;
 
@@ -61,6 +62,7 @@ void setInputHook(InputHook hook, void* context) {
 }
 
 unsigned long battlePasses() { return passes; }
+unsigned long presentedFrames() { return presented; }
 
 void platformStart() {}
 
@@ -84,6 +86,11 @@ void updateButtons() {
 
 Uint8 buttonHeld(SDL_Joystick*, int button) {
     return button >= 0 && button < BUTTON_COUNT && held[button] ? 1 : 0;
+}
+
+void presentScreen(SDL_Surface* screen) {
+    ++presented;
+    SDL_Flip(screen);
 }
 
 Uint32 readTicks() {

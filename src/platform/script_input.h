@@ -34,3 +34,5 @@ void setInputHook(InputHook hook, void* context);
 
 // How many battle passes have begun since the program started.
 unsigned long battlePasses();
+// How many frames the game has presented since the program started.
+unsigned long presentedFrames();

@@ -53,7 +53,7 @@ void renderBattleFrame() {
     if (attackScreen.state != STATE_INACTIVE) {
         drawSprite(&attackScreen, screen);
     }
-    SDL_Flip(screen);
+    presentScreen(screen);
     paceFrame(BATTLE_FPS);
 }
 

@@ -1,10 +1,11 @@
 #include "control/control.h"
+#include "platform/platform.h"
 #include "shell.h"
 
 SDL_Surface* screen;
 SDL_Joystick* joystick;
 
-void presentFrame() { SDL_Flip(screen); }
+void presentFrame() { presentScreen(screen); }
 
 // LOAD reads nothing: it only shows the menu again from the start.
 void runMainCycle() {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "control/control.h"
+#include "platform/script_input.h"
+#include "world/world.h"
+
+#include <SDL.h>
+
+#include <initializer_list>
+#include <string>
+
+// What the tests share: the real SDL with its dummy drivers, the real
+// 320x240 16-bit screen with every battle picture loaded (once, by main),
+// and presses pushed onto SDL's own queue.
+
+// The screen pixel at (x, y), and a colour as the screen stores it.
+Uint32 screenPixel(int x, int y);
+Uint32 displayColour(Uint8 r, Uint8 g, Uint8 b);
+// The colour of a pixel of any surface, unpacked.
+SDL_Color surfaceColour(SDL_Surface* surface, int x, int y);
+// Paint the whole screen one colour, so that a test sees what was drawn over it.
+void fillScreen(Uint8 r, Uint8 g, Uint8 b);
+
+// Each press goes onto the real SDL queue, in order.
+void pushPresses(std::initializer_list<int> buttons);
+// Empty SDL's queue and let go of every held button.
+void clearInput();
+// How many events wait in SDL's queue.
+int queuedEvents();
+
+// A battle as START in the main menu begins it, with the queue empty and no
+// button held.
+void freshBattle();
+
+// Write the screen as a BMP, for a person to look at.
+void saveScreen(const std::string& path);

@@ -8,6 +8,8 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 // What the tests share: the real SDL with its dummy drivers, the real
 // 320x240 16-bit screen with every battle picture loaded (once, by main),
@@ -32,5 +34,26 @@ int queuedEvents();
 // button held.
 void freshBattle();
 
+// The whole screen, row by row, to compare one frame with another.
+std::vector<Uint16> grabScreen();
+// Pixel (x, y) of a display-format surface such as a Sprite's.
+Uint32 spritePixel(SDL_Surface* surface, int x, int y);
+
 // Write the screen as a BMP, for a person to look at.
 void saveScreen(const std::string& path);
+
+// How many pixels of the screen's rectangle `area` differ from `picture` drawn
+// with its top-left corner at (atX, atY). Pixels of the picture's colour key,
+// and pixels off the picture or off the screen, are not compared.
+int pictureMismatches(SDL_Surface* picture, int atX, int atY, SDL_Rect area);
+// How many pixels of the screen's rectangle differ from the battlefield tiles
+// under the camera at the origin, as drawTiles paints them.
+int tileMismatches(SDL_Rect area);
+
+// Every field of every battle record, named, but the positions of the two
+// menus and of the highlight, which every menu draw rewrites.
+using RecordSnapshot = std::vector<std::pair<std::string, long long>>;
+RecordSnapshot snapshotRecords();
+// "cursor.x 160 -> 128" for each field that differs from the snapshot, one a
+// line; empty when nothing changed.
+std::string changesSince(const RecordSnapshot& before);

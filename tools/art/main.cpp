@@ -47,6 +47,9 @@ int main(int argc, char** argv) {
             ok = false;
         }
     }
+    if (!writePng(dir + "/icon.png", drawIcon(), Stored::Rgb8)) {
+        ok = false;
+    }
     Canvas font = drawFont();
     if (font.w < FONT_WIDTH || font.h < FONT_HEIGHT) {
         std::fprintf(stderr, "font: %dx%d is smaller than %dx%d\n", font.w, font.h, FONT_WIDTH,

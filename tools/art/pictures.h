@@ -20,6 +20,9 @@ Canvas drawAttackCursor();
 Canvas drawPauseMenu();
 Canvas drawCommandMenu();
 
+// icon.cpp: the desktop window's icon, not one of the game's pictures.
+Canvas drawIcon();
+
 // font.cpp: the glyph strip read from graficos/fuente.bmp.
 Canvas drawFont();
 

@@ -31,7 +31,7 @@ void drawIfShown(Sprite* sprite) {
 
 // The screen is not cleared: the bottom 16 rows keep whatever was last drawn
 // there, as on the console.
-void renderBattleFrame() {
+void composeBattleFrame() {
     drawTiles(&battlefield, battlefield.cameraX, battlefield.cameraY, screen);
     drawSpriteInView(&bannerStrip, screen);
     drawUnits(playerSquad);
@@ -53,6 +53,10 @@ void renderBattleFrame() {
     if (attackScreen.state != STATE_INACTIVE) {
         drawSprite(&attackScreen, screen);
     }
+}
+
+void renderBattleFrame() {
+    composeBattleFrame();
     presentScreen(screen);
     paceFrame(BATTLE_FPS);
 }

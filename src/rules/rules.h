@@ -28,6 +28,8 @@ extern char defenseText[NUMBER_TEXT_SIZE];
 // Compose the whole scene back to front, present it and wait out the frame.
 // A unit whose life is 0 or below is switched off here, as it would be drawn.
 void renderBattleFrame();
+// The drawing of renderBattleFrame alone, without the present and the wait.
+void composeBattleFrame();
 // Busy-wait until 1000 / fps ms have passed since lastFrameTicks, then take
 // a new time stamp.
 void paceFrame(int32_t fps);

@@ -161,8 +161,13 @@ TEST_F(Frame, StatsNumbersStandBesideTheirLabels) {
     drawText("7", 298, 193, fontSurface, screen, 0, 0, 0);
     drawText("4", 298, 209, fontSurface, screen, 0, 0, 0);
     EXPECT_EQ(withNumbers, grabScreen());
-    EXPECT_NE(spritePixel(statsPanel.surface, 78, 45), screenPixel(298, 185))
-        << "the font draws something over the panel there";
+    int inked = 0;
+    for (int y = 185; y <= 195; ++y) {
+        for (int x = 298; x < 310; ++x) {
+            inked += spritePixel(statsPanel.surface, x - 220, y - 140) != screenPixel(x, y);
+        }
+    }
+    EXPECT_GT(inked, 10) << "the digits of 10 stand over the panel there";
 }
 
 // Both cursors show while an attack is aimed: the attack cursor under the

@@ -10,12 +10,13 @@
 
 namespace {
 
-// The highlight's frame is black; the menu's own pixels beside a bar are red
-// or white, so a black pixel just inside the frame's top edge marks the line.
+// The highlight's frame is black and 4 pixels thick at its top; the menu's own
+// pixels there are red, so black in that band marks the line. (The frames of
+// neighbouring lines overlap by a row or two, so look at its third row.)
 int highlightedLine(int menuX, int menuY) {
     int found = -1;
     for (int line = 0; line < 4; ++line) {
-        if (screenPixel(menuX + 50, menuY + HIGHLIGHT_OFFSETS[line] + 1) == displayColour(0, 0, 0)) {
+        if (screenPixel(menuX + 50, menuY + HIGHLIGHT_OFFSETS[line] + 2) == displayColour(0, 0, 0)) {
             EXPECT_EQ(-1, found) << "two lines highlighted";
             found = line;
         }

@@ -1,6 +1,9 @@
 #include "harness.h"
 
+#include "platform/buttons.h"
 #include "shell/shell.h"
+
+#include <gtest/gtest.h>
 
 Uint32 displayColour(Uint8 r, Uint8 g, Uint8 b) { return SDL_MapRGB(screen->format, r, g, b); }
 
@@ -237,3 +240,16 @@ std::string changesSince(const RecordSnapshot& before) {
     }
     return changes;
 }
+
+namespace {
+
+void reportWaiting(InputPoint point, void*) {
+    if (point == InputPoint::Waiting) {
+        ADD_FAILURE() << "a screen waited for a press the test never gave";
+        pushPresses({BUTTON_DOWN, BUTTON_DOWN, BUTTON_A, BUTTON_START});
+    }
+}
+
+} // namespace
+
+void failWhenAScreenWaits() { setInputHook(reportWaiting, nullptr); }

@@ -57,3 +57,9 @@ RecordSnapshot snapshotRecords();
 // "cursor.x 160 -> 128" for each field that differs from the snapshot, one a
 // line; empty when nothing changed.
 std::string changesSince(const RecordSnapshot& before);
+
+// Report every modal screen that finds the queue empty and waits: the test
+// gave it too few presses. It is then sent DOWN, DOWN, A and START, which
+// closes the command menu on SPECIAL and the pause menu on SAVE, both of which
+// change nothing.
+void failWhenAScreenWaits();

@@ -7,7 +7,9 @@
 
 Uint32 displayColour(Uint8 r, Uint8 g, Uint8 b) { return SDL_MapRGB(screen->format, r, g, b); }
 
-SDL_Color surfaceColour(SDL_Surface* surface, int x, int y) {
+namespace {
+
+Uint32 rawPixel(SDL_Surface* surface, int x, int y) {
     SDL_LockSurface(surface);
     const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
     Uint32 value = 0;
@@ -26,6 +28,13 @@ SDL_Color surfaceColour(SDL_Surface* surface, int x, int y) {
         break;
     }
     SDL_UnlockSurface(surface);
+    return value;
+}
+
+} // namespace
+
+SDL_Color surfaceColour(SDL_Surface* surface, int x, int y) {
+    Uint32 value = rawPixel(surface, x, y);
     SDL_Color c{};
     SDL_GetRGB(value, surface->format, &c.r, &c.g, &c.b);
     return c;
@@ -87,28 +96,6 @@ Uint32 spritePixel(SDL_Surface* surface, int x, int y) {
 }
 
 namespace {
-
-Uint32 rawPixel(SDL_Surface* surface, int x, int y) {
-    SDL_LockSurface(surface);
-    const Uint8* row = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 value = 0;
-    switch (surface->format->BytesPerPixel) {
-    case 1:
-        value = row[x];
-        break;
-    case 2:
-        value = reinterpret_cast<const Uint16*>(row)[x];
-        break;
-    case 3:
-        value = row[x * 3] | (row[x * 3 + 1] << 8) | (row[x * 3 + 2] << 16);
-        break;
-    default:
-        value = reinterpret_cast<const Uint32*>(row)[x];
-        break;
-    }
-    SDL_UnlockSurface(surface);
-    return value;
-}
 
 bool keyed(SDL_Surface* picture, int x, int y) {
     return (picture->flags & SDL_SRCCOLORKEY) != 0 &&

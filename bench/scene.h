@@ -1,0 +1,18 @@
+#pragma once
+
+// What the benchmarks share with the game: SDL started as main starts it,
+// with the dummy drivers, and every battle picture loaded.
+
+// SDL, the 320x240 16-bit screen, the audio device and the pictures, from the
+// source directory so that the font is found. False when SDL would not start.
+bool startLikeTheGame();
+
+// The busiest battle frame: soldier 3 aims an attack at the enemy beside it
+// with its numbers shown, the move-range grid still up, and every fielded
+// unit standing. Everything but the attack notice is drawn.
+void setUpBusiestFrame();
+
+// A drawing that the game's design excludes, measured beside it to show what
+// it would buy: the tileset's key, which hides none of its pixels, taken off
+// it. False puts the key back as loaded.
+void takeKeyOffTiles(bool off);

@@ -14,8 +14,18 @@ ChildRun runChild(const std::string& program, const std::vector<std::string>& ar
                   unsigned seconds) {
     const std::string out = folder + "/child.out";
     const std::string err = folder + "/child.err";
+    // Built for another machine, the program runs under the same emulator as
+    // the tests themselves.
+    std::vector<std::string> words;
+    std::istringstream emulator(HEDGEROW_CHILD_EMULATOR);
+    for (std::string word; emulator >> word;) {
+        words.push_back(word);
+    }
+    words.push_back(program);
     std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
+    for (std::string& w : words) {
+        argv.push_back(w.data());
+    }
     for (const std::string& a : arguments) {
         argv.push_back(const_cast<char*>(a.c_str()));
     }
@@ -31,7 +41,7 @@ ChildRun runChild(const std::string& program, const std::vector<std::string>& ar
             _exit(99);
         }
         alarm(seconds);
-        execv(program.c_str(), argv.data());
+        execv(argv[0], argv.data());
         _exit(98);
     }
     int status = 0;

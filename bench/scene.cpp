@@ -4,26 +4,7 @@
 #include "shell/shell.h"
 #include "world/world.h"
 
-#include <SDL_mixer.h>
-
 #include <cstdio>
-#include <cstdlib>
-#include <unistd.h>
-
-bool startLikeTheGame() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(HEDGEROW_SOURCE_DIR) != 0) {
-        return false;
-    }
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
-    screen = SDL_SetVideoMode(320, 240, 16, SDL_HWSURFACE | SDL_DOUBLEBUF);
-    if (!screen || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) != 0) {
-        return false;
-    }
-    loadBattleImages();
-    return true;
-}
 
 void setUpBusiestFrame() {
     setupBattlefield(MAP_ROWS, MAP_COLS, 0, 0);

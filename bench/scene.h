@@ -3,9 +3,7 @@
 // What the benchmarks share with the game: SDL started as main starts it,
 // with the dummy drivers, and every battle picture loaded.
 
-// SDL, the 320x240 16-bit screen, the audio device and the pictures, from the
-// source directory so that the font is found. False when SDL would not start.
-bool startLikeTheGame();
+#include "game_start.h"
 
 // The busiest battle frame: soldier 3 aims an attack at the enemy beside it
 // with its numbers shown, the move-range grid still up, and every fielded

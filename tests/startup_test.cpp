@@ -1,50 +1,18 @@
+#include "child.h"
+
 #include <SDL.h>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <gtest/gtest.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-struct ChildRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string slurp(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The real game as a child process, with the SDL drivers it is given; it
 // must end by itself (both failures come before anything waits for a press).
 ChildRun runGame(const char* video, const char* audio) {
-    std::string dir = ::testing::TempDir();
-    std::string tag = std::string(video) + "-" + audio + "-" + std::to_string(getpid());
-    std::string out = dir + "/hedgerow-" + tag + ".out";
-    std::string err = dir + "/hedgerow-" + tag + ".err";
-    pid_t child = fork();
-    if (child == 0) {
-        setenv("SDL_VIDEODRIVER", video, 1);
-        setenv("SDL_AUDIODRIVER", audio, 1);
-        if (!freopen(out.c_str(), "w", stdout) || !freopen(err.c_str(), "w", stderr) ||
-            chdir(HEDGEROW_SOURCE_DIR) != 0) {
-            _exit(99);
-        }
-        alarm(20);
-        execl(HEDGEROW_BINARY, HEDGEROW_BINARY, static_cast<char*>(nullptr));
-        _exit(98);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), slurp(out), slurp(err)};
+    return runChild(HEDGEROW_BINARY, {}, freshFolder(std::string(video) + "-" + audio),
+                    {{"SDL_VIDEODRIVER", video}, {"SDL_AUDIODRIVER", audio}}, 60);
 }
 
 // What SDL itself says when asked for the mode with that video driver.

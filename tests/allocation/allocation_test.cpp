@@ -6,8 +6,6 @@
 #include "shell/shell.h"
 #include "world/world.h"
 
-#include <SDL_mixer.h>
-
 #include <cerrno>
 #include <cstddef>
 #include <cstdio>
@@ -18,7 +16,6 @@
 #include <initializer_list>
 #include <new>
 #include <string>
-#include <unistd.h>
 
 extern "C" {
 void* __libc_malloc(size_t size);
@@ -152,7 +149,10 @@ std::string named(void* const* callers, unsigned long count) {
         if (dladdr(callers[i], &info) && info.dli_sname) {
             std::snprintf(line, sizeof line, "  from %s in %s\n", info.dli_sname, info.dli_fname);
         } else if (info.dli_fname) {
-            std::snprintf(line, sizeof line, "  from %p in %s\n", callers[i], info.dli_fname);
+            std::snprintf(line, sizeof line, "  from %p (+%#lx) in %s\n", callers[i],
+                          static_cast<unsigned long>(static_cast<const char*>(callers[i]) -
+                                                     static_cast<const char*>(info.dli_fbase)),
+                          info.dli_fname);
         } else {
             std::snprintf(line, sizeof line, "  from %p\n", callers[i]);
         }
@@ -404,21 +404,3 @@ TEST(Footprint, HeldPicturesTakeAtMostFourMegabytes) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(HEDGEROW_SOURCE_DIR) != 0) {
-        return 1;
-    }
-    SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO | SDL_INIT_JOYSTICK);
-    screen = SDL_SetVideoMode(320, 240, 16, SDL_HWSURFACE | SDL_DOUBLEBUF);
-    if (!screen || Mix_OpenAudio(22050, AUDIO_S16LSB, 2, 512) != 0) {
-        return 1;
-    }
-    loadBattleImages();
-    int result = RUN_ALL_TESTS();
-    SDL_Quit();
-    return result;
-}

@@ -5,6 +5,7 @@
 #include <SDL.h>
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ struct Wrap {
     Uint32 perRead;
     Uint32 beforeWrap; // ticks from the first stamp to 2^32
 };
+
+void PrintTo(const Wrap& w, std::ostream* os) {
+    *os << w.name;
+}
 
 class TickWrap : public ::testing::TestWithParam<Wrap> {};
 

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -133,6 +134,10 @@ std::vector<int> battleFlood(unsigned seed, int cursorPresses, int lastButton) {
     presses.insert(presses.end(), menu.begin(), menu.end());
     presses.push_back(lastButton);
     return presses;
+}
+
+void PrintTo(const Flood& f, std::ostream* os) {
+    *os << f.name;
 }
 
 class FullQueue : public ::testing::TestWithParam<Flood> {};

@@ -2,14 +2,14 @@
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 
 namespace {
 
 Uint32 surfacePixel(SDL_Surface* s, int x, int y) {
     SDL_LockSurface(s);
-    Uint32 v = reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
+    Uint32 v =
+        reinterpret_cast<const Uint16*>(static_cast<const Uint8*>(s->pixels) + y * s->pitch)[x];
     SDL_UnlockSurface(s);
     return v;
 }
@@ -84,7 +84,8 @@ TEST_F(Battlefield, CameraAtTheOriginShowsTenBySevenTiles) {
             if ((row == 1 && col == 7) || (row == 6 && col == 6)) {
                 tile = FOLIAGE;
             }
-            EXPECT_TRUE(squareShowsTile(32 * col, 32 * row, tile)) << "row " << row << " col " << col;
+            EXPECT_TRUE(squareShowsTile(32 * col, 32 * row, tile))
+                << "row " << row << " col " << col;
         }
     }
     EXPECT_TRUE(squareUntouched(0, 224, 320, 16, displayColour(255, 0, 255)))

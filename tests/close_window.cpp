@@ -1,5 +1,4 @@
 #include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -3,9 +3,9 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <ostream>
 
 namespace {
@@ -49,7 +49,9 @@ struct Mapping {
     int button;
 };
 
-void PrintTo(const Mapping& m, std::ostream* os) { *os << m.meaning; }
+void PrintTo(const Mapping& m, std::ostream* os) {
+    *os << m.meaning;
+}
 
 class Desktop : public ::testing::Test {
   protected:
@@ -84,20 +86,16 @@ TEST_P(Keys, ArriveAsTheirButton) {
 
 INSTANTIATE_TEST_SUITE_P(
     FixedMap, Keys,
-    ::testing::Values(Mapping{"Up", SDLK_UP, BUTTON_UP}, Mapping{"Left", SDLK_LEFT, BUTTON_LEFT},
-                      Mapping{"Down", SDLK_DOWN, BUTTON_DOWN},
-                      Mapping{"Right", SDLK_RIGHT, BUTTON_RIGHT},
-                      Mapping{"Return", SDLK_RETURN, BUTTON_START},
-                      Mapping{"Escape", SDLK_ESCAPE, BUTTON_SELECT},
-                      Mapping{"L", SDLK_l, BUTTON_L}, Mapping{"R", SDLK_r, BUTTON_R},
-                      Mapping{"A", SDLK_a, BUTTON_A}, Mapping{"B", SDLK_b, BUTTON_B},
-                      Mapping{"Y", SDLK_y, BUTTON_Y}, Mapping{"X", SDLK_x, BUTTON_X},
-                      Mapping{"TabIsL", SDLK_TAB, BUTTON_L},
-                      Mapping{"BackspaceIsR", SDLK_BACKSPACE, BUTTON_R},
-                      Mapping{"LeftCtrlIsA", SDLK_LCTRL, BUTTON_A},
-                      Mapping{"LeftAltIsB", SDLK_LALT, BUTTON_B},
-                      Mapping{"LeftShiftIsY", SDLK_LSHIFT, BUTTON_Y},
-                      Mapping{"SpaceIsX", SDLK_SPACE, BUTTON_X}),
+    ::testing::Values(
+        Mapping{"Up", SDLK_UP, BUTTON_UP}, Mapping{"Left", SDLK_LEFT, BUTTON_LEFT},
+        Mapping{"Down", SDLK_DOWN, BUTTON_DOWN}, Mapping{"Right", SDLK_RIGHT, BUTTON_RIGHT},
+        Mapping{"Return", SDLK_RETURN, BUTTON_START}, Mapping{"Escape", SDLK_ESCAPE, BUTTON_SELECT},
+        Mapping{"L", SDLK_l, BUTTON_L}, Mapping{"R", SDLK_r, BUTTON_R},
+        Mapping{"A", SDLK_a, BUTTON_A}, Mapping{"B", SDLK_b, BUTTON_B},
+        Mapping{"Y", SDLK_y, BUTTON_Y}, Mapping{"X", SDLK_x, BUTTON_X},
+        Mapping{"TabIsL", SDLK_TAB, BUTTON_L}, Mapping{"BackspaceIsR", SDLK_BACKSPACE, BUTTON_R},
+        Mapping{"LeftCtrlIsA", SDLK_LCTRL, BUTTON_A}, Mapping{"LeftAltIsB", SDLK_LALT, BUTTON_B},
+        Mapping{"LeftShiftIsY", SDLK_LSHIFT, BUTTON_Y}, Mapping{"SpaceIsX", SDLK_SPACE, BUTTON_X}),
     [](const auto& info) { return std::string(info.param.meaning); });
 
 // Pads arrive in the compatibility layer's controller layout and are mapped by
@@ -138,7 +136,8 @@ TEST_F(Desktop, FullscreenAndScreenshotKeysNeverReachTheGame) {
     pushKey(SDLK_F11, false);
     pushKey(SDLK_q, true);
     Seen other = pollOne();
-    EXPECT_EQ(SDL_KEYDOWN, other.type) << "an unmapped key passes as it is, for the game to discard";
+    EXPECT_EQ(SDL_KEYDOWN, other.type)
+        << "an unmapped key passes as it is, for the game to discard";
     EXPECT_FALSE(pollOne().any);
 }
 

@@ -2,14 +2,15 @@
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 
 namespace {
 
 // A frame whose every pixel tells where it came from: red counts columns,
 // green counts rows.
-Uint32 marker(int x, int y) { return displayColour(x * 8 % 256, y * 8 % 256, 200); }
+Uint32 marker(int x, int y) {
+    return displayColour(x * 8 % 256, y * 8 % 256, 200);
+}
 
 SDL_Surface* markedSurface(int w, int h) {
     SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 16, screen->format->Rmask,
@@ -146,7 +147,9 @@ struct OverlapCase {
     int target;
 };
 
-void PrintTo(const OverlapCase& c, std::ostream* os) { *os << c.meaning; }
+void PrintTo(const OverlapCase& c, std::ostream* os) {
+    *os << c.meaning;
+}
 
 class Overlap : public ::testing::TestWithParam<OverlapCase> {};
 
@@ -168,12 +171,10 @@ INSTANTIATE_TEST_SUITE_P(
         OverlapCase{"TouchingBelowDoesNotOverlap", 0, 0, 32, 32, 1, 0, 32, 32, 32, 1, 0, 0},
         OverlapCase{"InactiveFirst", 5, 5, 32, 32, 0, 5, 5, 32, 32, 1, 0, 0},
         OverlapCase{"InactiveSecond", 5, 5, 32, 32, 1, 5, 5, 32, 32, 0, 0, 0},
-        OverlapCase{"TargetingFirstOnlyForTargetOverlaps", 5, 5, 32, 32, 2, 5, 5, 32, 32, 1, 0,
-                    1},
+        OverlapCase{"TargetingFirstOnlyForTargetOverlaps", 5, 5, 32, 32, 2, 5, 5, 32, 32, 1, 0, 1},
         OverlapCase{"TargetingSecondNeverMatches", 5, 5, 32, 32, 2, 5, 5, 32, 32, 2, 0, 0},
         OverlapCase{"SmallEnemyFrame", 192, 128, 32, 32, 1, 221, 128, 29, 30, 1, 1, 0},
-        OverlapCase{"PastTheSmallEnemyFrame", 221, 158, 32, 32, 1, 192, 128, 29, 30, 1, 0,
-                    0}),
+        OverlapCase{"PastTheSmallEnemyFrame", 221, 158, 32, 32, 1, 192, 128, 29, 30, 1, 0, 0}),
     [](const auto& info) { return std::string(info.param.meaning); });
 
 } // namespace

@@ -2,9 +2,8 @@
 #include "rules/rules.h"
 #include "shell/shell.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <initializer_list>
 
 namespace {
@@ -203,7 +202,9 @@ struct PaceCase {
     unsigned long readings; // 1 millisecond passes per reading
 };
 
-void PrintTo(const PaceCase& c, std::ostream* os) { *os << c.meaning; }
+void PrintTo(const PaceCase& c, std::ostream* os) {
+    *os << c.meaning;
+}
 
 class Pacing : public ::testing::TestWithParam<PaceCase> {};
 

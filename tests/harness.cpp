@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
-Uint32 displayColour(Uint8 r, Uint8 g, Uint8 b) { return SDL_MapRGB(screen->format, r, g, b); }
+Uint32 displayColour(Uint8 r, Uint8 g, Uint8 b) {
+    return SDL_MapRGB(screen->format, r, g, b);
+}
 
 namespace {
 
@@ -75,7 +77,9 @@ void freshBattle() {
     setupBattle();
 }
 
-void saveScreen(const std::string& path) { SDL_SaveBMP(screen, path.c_str()); }
+void saveScreen(const std::string& path) {
+    SDL_SaveBMP(screen, path.c_str());
+}
 
 std::vector<Uint16> grabScreen() {
     std::vector<Uint16> pixels;
@@ -239,4 +243,6 @@ void reportWaiting(InputPoint point, void*) {
 
 } // namespace
 
-void failWhenAScreenWaits() { setInputHook(reportWaiting, nullptr); }
+void failWhenAScreenWaits() {
+    setInputHook(reportWaiting, nullptr);
+}

@@ -4,7 +4,6 @@
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <vector>
 
@@ -16,7 +15,8 @@ namespace {
 int highlightedLine(int menuX, int menuY) {
     int found = -1;
     for (int line = 0; line < 4; ++line) {
-        if (screenPixel(menuX + 50, menuY + HIGHLIGHT_OFFSETS[line] + 2) == displayColour(0, 0, 0)) {
+        if (screenPixel(menuX + 50, menuY + HIGHLIGHT_OFFSETS[line] + 2) ==
+            displayColour(0, 0, 0)) {
             EXPECT_EQ(-1, found) << "two lines highlighted";
             found = line;
         }
@@ -30,7 +30,9 @@ struct MenuCase {
     int line;
 };
 
-void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.meaning; }
+void PrintTo(const MenuCase& c, std::ostream* os) {
+    *os << c.meaning;
+}
 
 class PauseMenu : public ::testing::TestWithParam<MenuCase> {
   protected:
@@ -58,19 +60,21 @@ TEST_P(PauseMenu, ReturnsTheLineWhenTheQueueRunsEmptyAfterStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Presses, PauseMenu,
-    ::testing::Values(
-        MenuCase{"StartIsEndTurn", {BUTTON_START}, PAUSE_END_TURN},
-        MenuCase{"OtherButtonsOnlyPresent", {BUTTON_A, BUTTON_X, BUTTON_LEFT, BUTTON_START},
-                 PAUSE_END_TURN},
-        MenuCase{"UpOnTheFirstLineStays", {BUTTON_UP, BUTTON_START}, PAUSE_END_TURN},
-        MenuCase{"NoWrapPastTheLastLine",
-                 {BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_START},
-                 PAUSE_EXIT_GAME},
-        MenuCase{"UpQueuedBehindStartCounts", {BUTTON_DOWN, BUTTON_START, BUTTON_UP},
-                 PAUSE_END_TURN},
-        MenuCase{"DownQueuedBehindStartCounts", {BUTTON_DOWN, BUTTON_START, BUTTON_DOWN},
-                 PAUSE_SAVE},
-        MenuCase{"LoadIsTheSecondLine", {BUTTON_DOWN, BUTTON_START}, PAUSE_LOAD}),
+    ::testing::Values(MenuCase{"StartIsEndTurn", {BUTTON_START}, PAUSE_END_TURN},
+                      MenuCase{"OtherButtonsOnlyPresent",
+                               {BUTTON_A, BUTTON_X, BUTTON_LEFT, BUTTON_START},
+                               PAUSE_END_TURN},
+                      MenuCase{"UpOnTheFirstLineStays", {BUTTON_UP, BUTTON_START}, PAUSE_END_TURN},
+                      MenuCase{"NoWrapPastTheLastLine",
+                               {BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_START},
+                               PAUSE_EXIT_GAME},
+                      MenuCase{"UpQueuedBehindStartCounts",
+                               {BUTTON_DOWN, BUTTON_START, BUTTON_UP},
+                               PAUSE_END_TURN},
+                      MenuCase{"DownQueuedBehindStartCounts",
+                               {BUTTON_DOWN, BUTTON_START, BUTTON_DOWN},
+                               PAUSE_SAVE},
+                      MenuCase{"LoadIsTheSecondLine", {BUTTON_DOWN, BUTTON_START}, PAUSE_LOAD}),
     [](const auto& info) { return std::string(info.param.meaning); });
 
 TEST_F(PauseMenu, HidesTheCursorWhileOpenAndActivatesItAfter) {

@@ -3,12 +3,11 @@
 #include "shell/shell.h"
 
 #include <SDL_image.h>
-#include <gtest/gtest.h>
-
-#include <ostream>
 
 #include <cstdlib>
 #include <cstring>
+#include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,11 +27,15 @@ struct PictureCase {
     bool keyedBackground;
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PictureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const PictureCase PICTURES[] = {
-    {"menuBackground", menuBackgroundImage, menuBackgroundImageSize, 320, 240, PALETTE, 8, -1, -1, -1, false},
-    {"menuPointer", menuPointerImage, menuPointerImageSize, 16, 13, PALETTE, 8, 192, 192, 192, true},
+    {"menuBackground", menuBackgroundImage, menuBackgroundImageSize, 320, 240, PALETTE, 8, -1, -1,
+     -1, false},
+    {"menuPointer", menuPointerImage, menuPointerImageSize, 16, 13, PALETTE, 8, 192, 192, 192,
+     true},
     {"flag1", flagImage1, flagImage1Size, 39, 20, PALETTE, 8, -1, -1, -1, false},
     {"flag2", flagImage2, flagImage2Size, 40, 20, PALETTE, 8, -1, -1, -1, false},
     {"flag3", flagImage3, flagImage3Size, 39, 20, PALETTE, 8, -1, -1, -1, false},
@@ -42,19 +45,25 @@ const PictureCase PICTURES[] = {
     {"armourSheet3", armourSheet3, armourSheet3Size, 64, 256, PALETTE, 8, 192, 192, 192, true},
     {"armourSheet2", armourSheet2, armourSheet2Size, 64, 256, PALETTE, 8, 192, 192, 192, true},
     {"armourSheet1", armourSheet1, armourSheet1Size, 64, 256, PALETTE, 8, 192, 192, 192, true},
-    {"infantrySheet3", infantrySheet3, infantrySheet3Size, 192, 384, PALETTE, 8, 192, 192, 192, true},
-    {"infantrySheet2", infantrySheet2, infantrySheet2Size, 192, 384, PALETTE, 8, 192, 192, 192, true},
-    {"infantrySheet1", infantrySheet1, infantrySheet1Size, 192, 384, PALETTE, 8, 192, 192, 192, true},
+    {"infantrySheet3", infantrySheet3, infantrySheet3Size, 192, 384, PALETTE, 8, 192, 192, 192,
+     true},
+    {"infantrySheet2", infantrySheet2, infantrySheet2Size, 192, 384, PALETTE, 8, 192, 192, 192,
+     true},
+    {"infantrySheet1", infantrySheet1, infantrySheet1Size, 192, 384, PALETTE, 8, 192, 192, 192,
+     true},
     {"tileset", tilesetImage, tilesetImageSize, 257, 32, PALETTE, 8, 0, 0, 0, false},
     {"statsPanel", statsPanelImage, statsPanelImageSize, 100, 100, PALETTE, 8, -1, -1, -1, false},
-    {"attackScreen", attackScreenImage, attackScreenImageSize, 320, 240, PALETTE, 8, -1, -1, -1, false},
+    {"attackScreen", attackScreenImage, attackScreenImageSize, 320, 240, PALETTE, 8, -1, -1, -1,
+     false},
     {"bannerStrip", bannerStripImage, bannerStripImageSize, 320, 16, RGB, 8, -1, -1, -1, false},
-    {"menuHighlight", menuHighlightImage, menuHighlightImageSize, 100, 26, RGB, 8, 255, 255, 255, false},
+    {"menuHighlight", menuHighlightImage, menuHighlightImageSize, 100, 26, RGB, 8, 255, 255, 255,
+     false},
     {"moveRange", moveRangeImage, moveRangeImageSize, 160, 160, RGB, 8, 255, 255, 255, true},
     {"cursor", cursorImage, cursorImageSize, 32, 32, PALETTE, 2, 255, 255, 255, false},
     {"pauseMenu", pauseMenuImage, pauseMenuImageSize, 100, 100, RGB, 8, -1, -1, -1, false},
     {"commandMenu", commandMenuImage, commandMenuImageSize, 100, 100, RGB, 8, -1, -1, -1, false},
-    {"attackCursor", attackCursorImage, attackCursorImageSize, 32, 32, RGB, 8, 255, 255, 255, false},
+    {"attackCursor", attackCursorImage, attackCursorImageSize, 32, 32, RGB, 8, 255, 255, 255,
+     false},
     {"titleSplash", titleSplashImage, titleSplashImageSize, 320, 240, RGB, 8, -1, -1, -1, false},
 };
 
@@ -66,8 +75,8 @@ SDL_Surface* decode(const PictureCase& p) {
 
 bool hasChunk(const PictureCase& p, const char* type) {
     for (size_t at = 8; at + 8 <= p.size;) {
-        Uint32 length = (p.data[at] << 24) | (p.data[at + 1] << 16) | (p.data[at + 2] << 8) |
-                        p.data[at + 3];
+        Uint32 length =
+            (p.data[at] << 24) | (p.data[at + 1] << 16) | (p.data[at + 2] << 8) | p.data[at + 3];
         if (std::memcmp(p.data + at + 4, type, 4) == 0) {
             return true;
         }
@@ -76,7 +85,9 @@ bool hasChunk(const PictureCase& p, const char* type) {
     return false;
 }
 
-bool same(SDL_Color c, int r, int g, int b) { return c.r == r && c.g == g && c.b == b; }
+bool same(SDL_Color c, int r, int g, int b) {
+    return c.r == r && c.g == g && c.b == b;
+}
 
 class Pictures : public ::testing::TestWithParam<PictureCase> {};
 class KeyedPictures : public ::testing::TestWithParam<PictureCase> {};
@@ -221,7 +232,9 @@ struct Bars {
     int y[4][2];
 };
 
-void PrintTo(const Bars& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Bars& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class MenuBars : public ::testing::TestWithParam<Bars> {};
 

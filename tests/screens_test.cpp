@@ -4,9 +4,7 @@
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
-
 #include <vector>
 
 namespace {
@@ -73,7 +71,9 @@ struct MenuCase {
     int choice;
 };
 
-void PrintTo(const MenuCase& c, std::ostream* os) { *os << c.meaning; }
+void PrintTo(const MenuCase& c, std::ostream* os) {
+    *os << c.meaning;
+}
 
 class MainMenu : public Screens, public ::testing::WithParamInterface<MenuCase> {};
 
@@ -98,17 +98,16 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{"DownDownStartIsExit", {BUTTON_DOWN, BUTTON_DOWN, BUTTON_START}, MENU_EXIT},
         MenuCase{"DownQueuedBehindStartStillCounts", {BUTTON_START, BUTTON_DOWN}, MENU_LOAD},
         MenuCase{"UpOnStartStays", {BUTTON_UP, BUTTON_START}, MENU_START},
-        MenuCase{"NoWrapPastExit",
-                 {BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_START},
-                 MENU_EXIT},
-        MenuCase{"UpFromExitIsLoad", {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_START},
-                 MENU_LOAD},
-        MenuCase{"OtherButtonsOnlyPresent",
-                 {BUTTON_A, BUTTON_B, BUTTON_X, BUTTON_Y, BUTTON_L, BUTTON_DOWN_RIGHT,
-                  BUTTON_START},
-                 MENU_START},
-        MenuCase{"SecondStartChangesNothing", {BUTTON_START, BUTTON_DOWN, BUTTON_START},
-                 MENU_LOAD}),
+        MenuCase{
+            "NoWrapPastExit", {BUTTON_DOWN, BUTTON_DOWN, BUTTON_DOWN, BUTTON_START}, MENU_EXIT},
+        MenuCase{
+            "UpFromExitIsLoad", {BUTTON_DOWN, BUTTON_DOWN, BUTTON_UP, BUTTON_START}, MENU_LOAD},
+        MenuCase{
+            "OtherButtonsOnlyPresent",
+            {BUTTON_A, BUTTON_B, BUTTON_X, BUTTON_Y, BUTTON_L, BUTTON_DOWN_RIGHT, BUTTON_START},
+            MENU_START},
+        MenuCase{
+            "SecondStartChangesNothing", {BUTTON_START, BUTTON_DOWN, BUTTON_START}, MENU_LOAD}),
     [](const auto& info) { return std::string(info.param.meaning); });
 
 TEST_F(Screens, MenuPointerMovesAsEachPressIsTaken) {

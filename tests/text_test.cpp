@@ -3,7 +3,6 @@
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 #include <vector>
@@ -19,8 +18,8 @@ bool showsGlyph(int fontX, int sx, int sy) {
         for (int x = 0; x < GLYPH_WIDTH; ++x) {
             SDL_Color c = surfaceColour(fontSurface, fontX + x, y);
             bool black = c.r == 0 && c.g == 0 && c.b == 0;
-            Uint32 expected = black ? displayColour(PAPER_R, PAPER_G, PAPER_B)
-                                    : displayColour(c.r, c.g, c.b);
+            Uint32 expected =
+                black ? displayColour(PAPER_R, PAPER_G, PAPER_B) : displayColour(c.r, c.g, c.b);
             if (screenPixel(sx + x, sy + y) != expected) {
                 return false;
             }
@@ -46,7 +45,9 @@ struct TextCase {
     std::vector<int> cells; // font cell x for each character, -1 for a blank cell
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.meaning; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.meaning;
+}
 
 class Text : public ::testing::TestWithParam<TextCase> {
   protected:
@@ -80,7 +81,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"MinusTwoShowsABlankCellFirst", "-2", {-1, 324}},
                       TextCase{"LetterSpaceCapital", "a Z", {0, -1, 306}},
                       TextCase{"PunctuationHasNoGlyph", "[/\n", {-1, -1, -1}},
-                      TextCase{"HighBytesHaveNoGlyph", "\xe9" "9", {-1, 366}},
+                      TextCase{"HighBytesHaveNoGlyph",
+                               "\xe9"
+                               "9",
+                               {-1, 366}},
                       TextCase{"LowerUpperDigit", "zA0", {150, 156, 312}}),
     [](const auto& info) { return std::string(info.param.meaning); });
 
@@ -103,7 +107,8 @@ TEST_F(Text, CellsPastTheScreenEdgeAreCut) {
         for (int x = 0; x < GLYPH_WIDTH; ++x) {
             SDL_Color c = surfaceColour(fontSurface, 360 + x, y);
             bool black = c.r == 0 && c.g == 0 && c.b == 0;
-            ASSERT_EQ(black ? displayColour(PAPER_R, PAPER_G, PAPER_B) : displayColour(c.r, c.g, c.b),
+            ASSERT_EQ(black ? displayColour(PAPER_R, PAPER_G, PAPER_B)
+                            : displayColour(c.r, c.g, c.b),
                       screenPixel(314 + x, y));
         }
     }

@@ -25,32 +25,36 @@ struct KeyButton {
 // The fixed key map. The second group serves today's Linux handhelds, whose
 // buttons arrive as these keys.
 const KeyButton KEY_MAP[] = {
-    {SDLK_UP, BUTTON_UP},         {SDLK_LEFT, BUTTON_LEFT},    {SDLK_DOWN, BUTTON_DOWN},
-    {SDLK_RIGHT, BUTTON_RIGHT},   {SDLK_RETURN, BUTTON_START}, {SDLK_ESCAPE, BUTTON_SELECT},
-    {SDLK_l, BUTTON_L},           {SDLK_r, BUTTON_R},          {SDLK_a, BUTTON_A},
-    {SDLK_b, BUTTON_B},           {SDLK_y, BUTTON_Y},          {SDLK_x, BUTTON_X},
-    {SDLK_TAB, BUTTON_L},         {SDLK_BACKSPACE, BUTTON_R},  {SDLK_LCTRL, BUTTON_A},
-    {SDLK_LALT, BUTTON_B},        {SDLK_LSHIFT, BUTTON_Y},     {SDLK_SPACE, BUTTON_X},
+    {SDLK_UP, BUTTON_UP},       {SDLK_LEFT, BUTTON_LEFT},    {SDLK_DOWN, BUTTON_DOWN},
+    {SDLK_RIGHT, BUTTON_RIGHT}, {SDLK_RETURN, BUTTON_START}, {SDLK_ESCAPE, BUTTON_SELECT},
+    {SDLK_l, BUTTON_L},         {SDLK_r, BUTTON_R},          {SDLK_a, BUTTON_A},
+    {SDLK_b, BUTTON_B},         {SDLK_y, BUTTON_Y},          {SDLK_x, BUTTON_X},
+    {SDLK_TAB, BUTTON_L},       {SDLK_BACKSPACE, BUTTON_R},  {SDLK_LCTRL, BUTTON_A},
+    {SDLK_LALT, BUTTON_B},      {SDLK_LSHIFT, BUTTON_Y},     {SDLK_SPACE, BUTTON_X},
 };
 
 // Indexed by pad button: A, B, X, Y, BACK, GUIDE, START, the two sticks, LB,
 // RB, then the D-pad up, down, left, right.
 const int PAD_MAP[] = {
-    BUTTON_A, BUTTON_B,      BUTTON_X, BUTTON_Y,  BUTTON_SELECT, -1,          BUTTON_START, -1,
-    -1,       BUTTON_L,      BUTTON_R, BUTTON_UP, BUTTON_DOWN,   BUTTON_LEFT, BUTTON_RIGHT,
+    BUTTON_A, BUTTON_B, BUTTON_X, BUTTON_Y,  BUTTON_SELECT, -1,          BUTTON_START, -1,
+    -1,       BUTTON_L, BUTTON_R, BUTTON_UP, BUTTON_DOWN,   BUTTON_LEFT, BUTTON_RIGHT,
 };
 constexpr int PAD_BUTTONS = sizeof PAD_MAP / sizeof PAD_MAP[0];
 
 volatile std::sig_atomic_t stopRequested;
 
-void requestStop(int) { stopRequested = 1; }
+void requestStop(int) {
+    stopRequested = 1;
+}
 
 [[noreturn]] void stopNow() {
     SDL_Quit();
     std::exit(0);
 }
 
-void toggleFullscreen() { SDL_WM_ToggleFullScreen(SDL_GetVideoSurface()); }
+void toggleFullscreen() {
+    SDL_WM_ToggleFullScreen(SDL_GetVideoSurface());
+}
 
 // screenshots/hedgerow-YYYYMMDD-HHMMSS.png, with a number added when two
 // shots fall in one second.
@@ -113,8 +117,8 @@ bool translate(SDL_Event* event) {
 }
 
 void setIcon() {
-    SDL_RWops* stream = SDL_RWFromMem(const_cast<unsigned char*>(hedgerowIcon),
-                                      static_cast<int>(hedgerowIconSize));
+    SDL_RWops* stream =
+        SDL_RWFromMem(const_cast<unsigned char*>(hedgerowIcon), static_cast<int>(hedgerowIconSize));
     SDL_Surface* icon = IMG_Load_RW(stream, 1);
     if (icon) {
         SDL_WM_SetIcon(icon, nullptr);
@@ -162,7 +166,9 @@ int pollInput(SDL_Event* event) {
 
 void awaitInput() {}
 
-void updateButtons() { SDL_JoystickUpdate(); }
+void updateButtons() {
+    SDL_JoystickUpdate();
+}
 
 Uint8 buttonHeld(SDL_Joystick* joystick, int button) {
     if (joystick) {
@@ -181,7 +187,9 @@ Uint8 buttonHeld(SDL_Joystick* joystick, int button) {
     return 0;
 }
 
-void presentScreen(SDL_Surface* screen) { SDL_Flip(screen); }
+void presentScreen(SDL_Surface* screen) {
+    SDL_Flip(screen);
+}
 
 Uint32 readTicks() {
     if (stopRequested) {

@@ -5,16 +5,24 @@
 
 void platformStart() {}
 
-int pollInput(SDL_Event* event) { return SDL_PollEvent(event); }
+int pollInput(SDL_Event* event) {
+    return SDL_PollEvent(event);
+}
 
 void awaitInput() {}
 
-void updateButtons() { SDL_JoystickUpdate(); }
+void updateButtons() {
+    SDL_JoystickUpdate();
+}
 
 Uint8 buttonHeld(SDL_Joystick* joystick, int button) {
     return SDL_JoystickGetButton(joystick, button);
 }
 
-void presentScreen(SDL_Surface* screen) { SDL_Flip(screen); }
+void presentScreen(SDL_Surface* screen) {
+    SDL_Flip(screen);
+}
 
-Uint32 readTicks() { return SDL_GetTicks(); }
+Uint32 readTicks() {
+    return SDL_GetTicks();
+}

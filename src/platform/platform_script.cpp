@@ -44,8 +44,12 @@ void releaseAllButtons() {
     }
 }
 
-bool pushPress(int button) { return pushButtonEvent(SDL_JOYBUTTONDOWN, button); }
-bool pushRelease(int button) { return pushButtonEvent(SDL_JOYBUTTONUP, button); }
+bool pushPress(int button) {
+    return pushButtonEvent(SDL_JOYBUTTONDOWN, button);
+}
+bool pushRelease(int button) {
+    return pushButtonEvent(SDL_JOYBUTTONUP, button);
+}
 
 void setClock(Uint32 now, Uint32 perRead) {
     clockValue = now;
@@ -53,20 +57,30 @@ void setClock(Uint32 now, Uint32 perRead) {
     readings = 0;
 }
 
-Uint32 clockNow() { return clockValue; }
-unsigned long clockReadings() { return readings; }
+Uint32 clockNow() {
+    return clockValue;
+}
+unsigned long clockReadings() {
+    return readings;
+}
 
 void setInputHook(InputHook hook, void* context) {
     inputHook = hook;
     hookContext = context;
 }
 
-unsigned long battlePasses() { return passes; }
-unsigned long presentedFrames() { return presented; }
+unsigned long battlePasses() {
+    return passes;
+}
+unsigned long presentedFrames() {
+    return presented;
+}
 
 void platformStart() {}
 
-int pollInput(SDL_Event* event) { return SDL_PollEvent(event); }
+int pollInput(SDL_Event* event) {
+    return SDL_PollEvent(event);
+}
 
 void awaitInput() {
     if (!inputHook) {

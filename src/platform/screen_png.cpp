@@ -1,8 +1,7 @@
 #include "screen_png.h"
 
-#include <png.h>
-
 #include <cstdio>
+#include <png.h>
 #include <vector>
 
 namespace {

@@ -61,4 +61,6 @@ Script& Script::look(std::function<void()> at) {
     return *this;
 }
 
-void playScript(Script* script) { setInputHook(script ? playStep : nullptr, script); }
+void playScript(Script* script) {
+    setInputHook(script ? playStep : nullptr, script);
+}

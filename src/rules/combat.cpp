@@ -7,7 +7,9 @@
 
 namespace {
 
-bool held(int button) { return buttonHeld(joystick, button) != 0; }
+bool held(int button) {
+    return buttonHeld(joystick, button) != 0;
+}
 
 // Bounded to the 5 bytes of each text: a number too long to fit is cut short,
 // never written past the end.

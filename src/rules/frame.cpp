@@ -45,8 +45,7 @@ void composeBattleFrame() {
         drawSpriteInView(&statsPanel, screen);
         // Screen positions taken from the panel's world position.
         drawText(lifeText, statsPanel.x + 78, statsPanel.y + 37, fontSurface, screen, 0, 0, 0);
-        drawText(strengthText, statsPanel.x + 78, statsPanel.y + 53, fontSurface, screen, 0, 0,
-                 0);
+        drawText(strengthText, statsPanel.x + 78, statsPanel.y + 53, fontSurface, screen, 0, 0, 0);
         drawText(defenseText, statsPanel.x + 78, statsPanel.y + 69, fontSurface, screen, 0, 0, 0);
     }
     drawIfShown(&portrait1);

@@ -37,8 +37,8 @@ void paceFrame(int32_t fps);
 // One glyph cell per byte, 6 pixels apart; bytes without a glyph leave a blank
 // cell. The colour given, in the font's own format, is transparent. Without a
 // font nothing is drawn.
-void drawText(const char* text, int32_t x, int32_t y, SDL_Surface* font,
-              SDL_Surface* destination, int32_t red, int32_t green, int32_t blue);
+void drawText(const char* text, int32_t x, int32_t y, SDL_Surface* font, SDL_Surface* destination,
+              int32_t red, int32_t green, int32_t blue);
 
 // The per-frame rules on the held buttons: Y first, then each soldier's walk,
 // B, X and R in squad order.

@@ -20,8 +20,8 @@ int glyphIndex(unsigned char c) {
 // The key is set again before every glyph, and the font keeps the last one.
 // No clipping of our own: the blit cuts at the destination's edges and at the
 // right edge of a narrow font.
-void drawText(const char* text, int32_t x, int32_t y, SDL_Surface* font,
-              SDL_Surface* destination, int32_t red, int32_t green, int32_t blue) {
+void drawText(const char* text, int32_t x, int32_t y, SDL_Surface* font, SDL_Surface* destination,
+              int32_t red, int32_t green, int32_t blue) {
     if (!font) {
         return;
     }

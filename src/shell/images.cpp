@@ -9,8 +9,8 @@ namespace {
 
 // Decode, convert to the display format once, and key the converted surface,
 // so that the key also hides every colour that converts to the same pixel.
-SDL_Surface* decodeForDisplay(const unsigned char* data, unsigned int length,
-                              SDL_Surface** decoded, int red, int green, int blue) {
+SDL_Surface* decodeForDisplay(const unsigned char* data, unsigned int length, SDL_Surface** decoded,
+                              int red, int green, int blue) {
     SDL_RWops* stream = SDL_RWFromMem(const_cast<unsigned char*>(data), static_cast<int>(length));
     *decoded = IMG_Load_RW(stream, 0);
     // The decoder leaves the stream open; closing it here keeps every menu
@@ -35,8 +35,8 @@ void loadSquad(Squad& squad, const unsigned char* data, unsigned int length) {
 
 } // namespace
 
-void loadSpriteImage(Sprite* target, Sprite* holder, const unsigned char* data,
-                     unsigned int length, int red, int green, int blue) {
+void loadSpriteImage(Sprite* target, Sprite* holder, const unsigned char* data, unsigned int length,
+                     int red, int green, int blue) {
     target->surface = decodeForDisplay(data, length, &holder->loadedSurface, red, green, blue);
 }
 
@@ -58,19 +58,17 @@ int loadBattleImages() {
     loadSpriteImage(&portrait3, &portrait3, portraitImage3, portraitImage3Size, 192, 192, 192);
     loadSpriteImage(&statsPanel, &statsPanel, statsPanelImage, statsPanelImageSize, -1, -1, -1);
     loadSpriteImage(&cursor, &cursor, cursorImage, cursorImageSize, 255, 255, 255);
-    loadSpriteImage(&menuHighlight, &menuHighlight, menuHighlightImage, menuHighlightImageSize,
-                    255, 255, 255);
-    loadSpriteImage(&commandMenu, &commandMenu, commandMenuImage, commandMenuImageSize, -1, -1,
-                    -1);
+    loadSpriteImage(&menuHighlight, &menuHighlight, menuHighlightImage, menuHighlightImageSize, 255,
+                    255, 255);
+    loadSpriteImage(&commandMenu, &commandMenu, commandMenuImage, commandMenuImageSize, -1, -1, -1);
     loadSpriteImage(&moveRangeGrid, &moveRangeGrid, moveRangeImage, moveRangeImageSize, 255, 255,
                     255);
     loadSpriteImage(&pauseMenu, &pauseMenu, pauseMenuImage, pauseMenuImageSize, -1, -1, -1);
     loadSpriteImage(&attackCursor, &attackCursor, attackCursorImage, attackCursorImageSize, 255,
                     255, 255);
-    loadSpriteImage(&attackScreen, &attackScreen, attackScreenImage, attackScreenImageSize, -1,
-                    -1, -1);
-    loadSpriteImage(&bannerStrip, &bannerStrip, bannerStripImage, bannerStripImageSize, -1, -1,
+    loadSpriteImage(&attackScreen, &attackScreen, attackScreenImage, attackScreenImageSize, -1, -1,
                     -1);
+    loadSpriteImage(&bannerStrip, &bannerStrip, bannerStripImage, bannerStripImageSize, -1, -1, -1);
     // Read as it is: the text drawing keys it at every glyph. No font, no text.
     SDL_RWops* file = SDL_RWFromFile("graficos/fuente.bmp", "rb");
     fontSurface = SDL_LoadBMP_RW(file, 1);

@@ -5,7 +5,9 @@
 SDL_Surface* screen;
 SDL_Joystick* joystick;
 
-void presentFrame() { presentScreen(screen); }
+void presentFrame() {
+    presentScreen(screen);
+}
 
 // LOAD reads nothing: it only shows the menu again from the start.
 void runMainCycle() {

@@ -33,8 +33,8 @@ int runMainMenu() {
     Sprite background{};
     Sprite pointer{};
     SDL_Event event;
-    loadSpriteImage(&background, &background, menuBackgroundImage, menuBackgroundImageSize, -1,
-                    -1, -1);
+    loadSpriteImage(&background, &background, menuBackgroundImage, menuBackgroundImageSize, -1, -1,
+                    -1);
     loadSpriteImage(&pointer, &pointer, menuPointerImage, menuPointerImageSize, 192, 192, 192);
     drawMenu(&background, &pointer, MENU_START);
     presentFrame();

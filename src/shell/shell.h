@@ -25,8 +25,8 @@ void presentFrame();
 
 // Decode one embedded PNG into target's display-format surface. A key with
 // any component below 0 leaves the picture opaque.
-void loadSpriteImage(Sprite* target, Sprite* holder, const unsigned char* data,
-                     unsigned int length, int red, int green, int blue);
+void loadSpriteImage(Sprite* target, Sprite* holder, const unsigned char* data, unsigned int length,
+                     int red, int green, int blue);
 void loadTilesetImage(Battlefield* target, Battlefield* holder, const unsigned char* data,
                       unsigned int length, int red, int green, int blue);
 // Every battle picture into its record, then the font. Called once, before the

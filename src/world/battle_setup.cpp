@@ -20,8 +20,12 @@ const Place ARMOUR_PLACES[SQUAD_SIZE] = {
     {288, 96, 0}, {64, 96, 0}, {64, 96, 0}, {64, 96, 0}, {64, 96, 0}};
 
 // The world is the camera's range plus one screen.
-int32_t worldMaxX(int32_t w) { return battlefield.maxCameraX + 320 - w; }
-int32_t worldMaxY(int32_t h) { return battlefield.maxCameraY + 240 - h; }
+int32_t worldMaxX(int32_t w) {
+    return battlefield.maxCameraX + 320 - w;
+}
+int32_t worldMaxY(int32_t h) {
+    return battlefield.maxCameraY + 240 - h;
+}
 
 void setupUnit(Sprite* unit, const Place& place, int32_t lastFrame, int32_t w, int32_t h) {
     unit->x = place.x;

@@ -57,7 +57,9 @@ void drawSpriteAt(Sprite* sprite, int32_t x, int32_t y) {
     SDL_BlitSurface(sprite->surface, &source, screen, &at);
 }
 
-void freeSprite(Sprite* sprite) { SDL_FreeSurface(sprite->surface); }
+void freeSprite(Sprite* sprite) {
+    SDL_FreeSurface(sprite->surface);
+}
 
 namespace {
 
@@ -73,6 +75,5 @@ int spritesOverlap(const Sprite* a, const Sprite* b) {
 }
 
 int targetOverlaps(const Sprite* a, const Sprite* b) {
-    return a->state == STATE_TARGETING && b->state == STATE_ACTIVE && rectanglesMeet(a, b) ? 1
-                                                                                            : 0;
+    return a->state == STATE_TARGETING && b->state == STATE_ACTIVE && rectanglesMeet(a, b) ? 1 : 0;
 }

@@ -80,7 +80,9 @@ void Canvas::thickLine(int x0, int y0, int x1, int y1, Rgb c, int thickness) {
     }
 }
 
-void Canvas::disc(int cx, int cy, int radius, Rgb c) { ellipse(cx, cy, radius, radius, c); }
+void Canvas::disc(int cx, int cy, int radius, Rgb c) {
+    ellipse(cx, cy, radius, radius, c);
+}
 
 void Canvas::ellipse(int cx, int cy, int rx, int ry, Rgb c) {
     for (int y = -ry; y <= ry; ++y) {

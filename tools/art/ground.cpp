@@ -12,7 +12,9 @@ namespace {
 constexpr int T = 32;
 constexpr double PI = 3.14159265358979323846;
 
-int wrap(int v) { return ((v % T) + T) % T; }
+int wrap(int v) {
+    return ((v % T) + T) % T;
+}
 
 uint32_t scramble(uint32_t h) {
     h ^= h >> 15;
@@ -71,8 +73,8 @@ struct Tile {
     Rgb at(int x, int y) const { return c.get(wrap(x), wrap(y)); }
 };
 
-const Ramp EARTH = {{88, 60, 38},   {104, 73, 46},  {116, 83, 53},
-                    {127, 92, 59},  {138, 102, 66}, {160, 124, 84}};
+const Ramp EARTH = {{88, 60, 38},  {104, 73, 46},  {116, 83, 53},
+                    {127, 92, 59}, {138, 102, 66}, {160, 124, 84}};
 
 Rgb earthAt(int x, int y) {
     double v = 0.35 * blotch(x, y, 16, 10) + 0.3 * blotch(x, y, 8, 11) + 0.2 * blotch(x, y, 4, 12) +
@@ -113,6 +115,7 @@ void pebbles(Tile& t, uint32_t seed, int count, Rgb stone) {
 
 // One frond of a fern pointing up, its root at the bottom centre: a dark stem with
 // leaflets swept towards the tip, the left half lit and the right half in shade.
+// clang-format off
 const std::vector<std::string> FROND_STRAIGHT = {
     "....l....",
     "...l.m...",
@@ -128,7 +131,9 @@ const std::vector<std::string> FROND_STRAIGHT = {
     "....d....",
     "....d....",
 };
+// clang-format on
 // The same frond pointing up and to the right, its root at the bottom left.
+// clang-format off
 const std::vector<std::string> FROND_SLANTED = {
     "........ld",
     "......l.dm",
@@ -141,6 +146,7 @@ const std::vector<std::string> FROND_SLANTED = {
     ".d........",
     "d.........",
 };
+// clang-format on
 
 // A fern seen from above, rooted at (cx, cy), with a thin shadow towards the lower
 // right so that it stands clear of the ground beneath.
@@ -201,7 +207,8 @@ Tile water() {
     const Rgb crest{150, 196, 240};
     const Rgb foam{104, 156, 222};
     const Rgb trough{28, 64, 134};
-    const int waves[][2] = {{3, 3}, {19, 5}, {11, 12}, {27, 14}, {4, 21}, {20, 23}, {13, 29}, {29, 30}};
+    const int waves[][2] = {{3, 3},  {19, 5},  {11, 12}, {27, 14},
+                            {4, 21}, {20, 23}, {13, 29}, {29, 30}};
     for (const auto& w : waves) {
         int x = w[0];
         int y = w[1];
@@ -230,7 +237,8 @@ Tile sand(const Ramp& ramp, uint32_t seed) {
     for (int y = 0; y < T; ++y) {
         for (int x = 0; x < T; ++x) {
             double v = 0.65 * blotch(x, y, 8, seed) + 0.35 * blotch(x, y, 4, seed + 1);
-            Rgb col = ramp[static_cast<size_t>(1 + std::clamp(static_cast<int>((v - 0.25) * 6.0), 0, 2))];
+            Rgb col =
+                ramp[static_cast<size_t>(1 + std::clamp(static_cast<int>((v - 0.25) * 6.0), 0, 2))];
             double s = grain(x, y, seed + 2);
             if (s < 0.10) {
                 col = ramp[0];
@@ -243,13 +251,16 @@ Tile sand(const Ramp& ramp, uint32_t seed) {
     return t;
 }
 
-const Ramp YELLOW_SAND = {{184, 148, 78}, {204, 168, 92}, {214, 180, 102}, {224, 192, 114}, {238, 212, 142}};
-const Ramp PALE_SAND = {{202, 186, 142}, {216, 202, 158}, {224, 210, 168}, {232, 219, 178}, {243, 233, 200}};
+const Ramp YELLOW_SAND = {
+    {184, 148, 78}, {204, 168, 92}, {214, 180, 102}, {224, 192, 114}, {238, 212, 142}};
+const Ramp PALE_SAND = {
+    {202, 186, 142}, {216, 202, 158}, {224, 210, 168}, {232, 219, 178}, {243, 233, 200}};
 
 Tile rock() {
     Tile t;
     // Boulders: every pixel belongs to its nearest seed, measured across the tile edge.
-    const int seeds[][2] = {{5, 5}, {17, 3}, {27, 8}, {10, 15}, {22, 16}, {3, 25}, {15, 26}, {27, 25}};
+    const int seeds[][2] = {{5, 5},   {17, 3}, {27, 8},  {10, 15},
+                            {22, 16}, {3, 25}, {15, 26}, {27, 25}};
     const Ramp stone = {{70, 72, 74}, {78, 80, 83}, {86, 88, 91}, {94, 96, 99}};
     int owner[T][T];
     for (int y = 0; y < T; ++y) {
@@ -431,8 +442,8 @@ Rgb cloth(Rgb c, int x, int w) {
 
 Canvas drawTileset() {
     Canvas out(257, 32, {0, 0, 0});
-    const Tile tiles[] = {water(), earth(), sand(YELLOW_SAND, 51), rock(),
-                          foliage(), plants(), sand(PALE_SAND, 61), grass()};
+    const Tile tiles[] = {water(),   earth(),  sand(YELLOW_SAND, 51), rock(),
+                          foliage(), plants(), sand(PALE_SAND, 61),   grass()};
     for (int i = 0; i < 8; ++i) {
         out.paste(tiles[i].c, i * T, 0);
     }

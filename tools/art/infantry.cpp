@@ -314,16 +314,20 @@ void head(Canvas& cell, const Army& a, Hat hat, int b) {
 }
 
 // Guns point right, with the butt at the left end of the rows.
+// clang-format off
 const std::vector<std::string> RIFLE = {
     "         mmmmmmmmn",
     "WWWWWWWWWWwwwwww  ",
     "wwvv   n          ",
 };
+// clang-format on
+// clang-format off
 const std::vector<std::string> LONG_RIFLE = {
     "          mmmmmmmmmmnMMM",
     "WWWWWWWWWWwwwwwwwww     ",
     "wwvv   n                ",
 };
+// clang-format on
 const std::vector<std::string> STICK_SMG = {
     " MMMMMMMMMn", "nmmmmmmmm  ", "   n  m    ", "   n  m    ", "      n    ",
 };

@@ -10,8 +10,7 @@ namespace {
 // 16-bit display, or that has the wrong size, must never reach the game.
 bool check(const Picture& p, const Canvas& c) {
     if (c.w != p.w || c.h != p.h) {
-        std::fprintf(stderr, "%s: drawn %dx%d, catalogue says %dx%d\n", p.file, c.w, c.h, p.w,
-                     p.h);
+        std::fprintf(stderr, "%s: drawn %dx%d, catalogue says %dx%d\n", p.file, c.w, c.h, p.w, p.h);
         return false;
     }
     if (!p.key.used) {

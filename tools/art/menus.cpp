@@ -63,7 +63,9 @@ struct Face {
     int stencil = 0; // width of the stencil breaks; 0 for solid letters
 };
 
-int roundInt(double v) { return static_cast<int>(std::floor(v + 0.5)); }
+int roundInt(double v) {
+    return static_cast<int>(std::floor(v + 0.5));
+}
 
 // Cut the triangle of `n` pixels per side off a corner; dx and dy point inward.
 void cutCorner(Mask& m, int cx, int cy, int dx, int dy, int n) {
@@ -89,7 +91,9 @@ void slant(Mask& m, double ca, int ya, double cb, int yb, int stem) {
 
 // The upper edge of the middle bar; odd leftovers go above, which keeps the
 // lower bowls of B, P and R the larger ones, as the eye expects.
-int midTop(int h, int bar) { return (h - bar) / 2; }
+int midTop(int h, int bar) {
+    return (h - bar) / 2;
+}
 
 void stencilBreak(Mask& m, int x, int width, int y0, int y1) {
     if (width > 0) {
@@ -321,9 +325,9 @@ Mask blockLetter(char ch, int w, int h, const Face& f) {
 }
 
 struct Lettering {
-    int letter;  // width of an ordinary letter
-    int gap;     // least space between two letters
-    int space;   // width of a word space, not counting the gaps beside it
+    int letter; // width of an ordinary letter
+    int gap;    // least space between two letters
+    int space;  // width of a word space, not counting the gaps beside it
     Face face;
     int wide = 0;            // extra width of M and W
     std::string narrow = ""; // letters set one pixel narrower
@@ -511,7 +515,9 @@ const Lit LOGO_GREEN{{138, 198, 92}, {70, 140, 50}, {214, 240, 190}, {38, 84, 30
 
 // Small capitals with doubled uprights: at nine pixels and less a single
 // pixel stroke looks faint beside the heavier words.
-Lettering labelCaps() { return {7, 2, 3, {2, 1, 1}, 0}; }
+Lettering labelCaps() {
+    return {7, 2, 3, {2, 1, 1}, 0};
+}
 
 } // namespace
 
@@ -595,7 +601,8 @@ Canvas drawTitleSplash() {
             }
         }
     }
-    paintLit(c, mark, x0, y0, {{110, 220, 90}, {24, 120, 36}, WHITE, {12, 70, 20}, {170, 240, 150}, true});
+    paintLit(c, mark, x0, y0,
+             {{110, 220, 90}, {24, 120, 36}, WHITE, {12, 70, 20}, {170, 240, 150}, true});
     return c;
 }
 
@@ -695,7 +702,9 @@ Canvas fourQuarters(const Canvas& q) {
 
 } // namespace
 
-Canvas drawCursor() { return fourQuarters(cursorQuarter({0, 0, 191}, {128, 128, 255})); }
+Canvas drawCursor() {
+    return fourQuarters(cursorQuarter({0, 0, 191}, {128, 128, 255}));
+}
 
 Canvas drawAttackCursor() {
     const Rgb pink{244, 131, 131};
@@ -709,20 +718,36 @@ Canvas drawAttackCursor() {
                 int along = t;
                 int across = d;
                 switch (i) {
-                case 0: c.set(along, across, RED); break;
-                case 1: c.set(along, 31 - across, RED); break;
-                case 2: c.set(across, along, RED); break;
-                default: c.set(31 - across, along, RED); break;
+                case 0:
+                    c.set(along, across, RED);
+                    break;
+                case 1:
+                    c.set(along, 31 - across, RED);
+                    break;
+                case 2:
+                    c.set(across, along, RED);
+                    break;
+                default:
+                    c.set(31 - across, along, RED);
+                    break;
                 }
             }
         }
         for (int t = 15; t <= 16; ++t) {
             for (int depth = 3; depth <= 4; ++depth) {
                 switch (i) {
-                case 0: c.set(t, depth, pink); break;
-                case 1: c.set(t, 31 - depth, pink); break;
-                case 2: c.set(depth, t, pink); break;
-                default: c.set(31 - depth, t, pink); break;
+                case 0:
+                    c.set(t, depth, pink);
+                    break;
+                case 1:
+                    c.set(t, 31 - depth, pink);
+                    break;
+                case 2:
+                    c.set(depth, t, pink);
+                    break;
+                default:
+                    c.set(31 - depth, t, pink);
+                    break;
                 }
             }
         }

@@ -1,8 +1,7 @@
 #include "picture_files.h"
 
-#include <png.h>
-
 #include <cstdio>
+#include <png.h>
 #include <vector>
 
 namespace {

@@ -113,6 +113,7 @@ void sprocket(Canvas& c, int cx, int cy, int r, const Paint& p) {
 // Five-pointed stars drawn by hand at the sizes the vehicles carry; `(x, y)` is the
 // top-left corner, the lower right of each arm a shade darker.
 void star(Canvas& c, int x, int y, int size, Rgb col) {
+    // clang-format off
     static const std::vector<std::string> small = {
         "...X...",
         "..XXX..",
@@ -122,6 +123,8 @@ void star(Canvas& c, int x, int y, int size, Rgb col) {
         ".XXdXd.",
         ".X...d.",
     };
+    // clang-format on
+    // clang-format off
     static const std::vector<std::string> medium = {
         "....X....",
         "....X....",
@@ -133,6 +136,8 @@ void star(Canvas& c, int x, int y, int size, Rgb col) {
         ".XXd.XXd.",
         ".Xd...Xd.",
     };
+    // clang-format on
+    // clang-format off
     static const std::vector<std::string> large = {
         ".....X.....",
         "....XXX....",
@@ -145,6 +150,7 @@ void star(Canvas& c, int x, int y, int size, Rgb col) {
         ".XXXd..XXd.",
         ".Xd......d.",
     };
+    // clang-format on
     const auto& rows = size <= 7 ? small : (size <= 9 ? medium : large);
     paintGrid(c, x, y, rows, {{'X', col}, {'d', shade(col, 0.8)}});
 }
@@ -192,10 +198,10 @@ void hatch(Canvas& c, int x0, int x1, int y, const Paint& p) {
 
 // The plain national cross: black arms edged in white; (x, y) is its top-left corner.
 void cross(Canvas& c, int x, int y) {
-    paintGrid(c, x, y,
-              {"...WWW...", "...WKW...", "WWWWKWWWW", "WKKKKKKKW", "WWWWKWWWW", "...WKW...",
-               "...WWW..."},
-              {{'W', {236, 236, 232}}, {'K', {30, 30, 30}}});
+    paintGrid(
+        c, x, y,
+        {"...WWW...", "...WKW...", "WWWWKWWWW", "WKKKKKKKW", "WWWWKWWWW", "...WKW...", "...WWW..."},
+        {{'W', {236, 236, 232}}, {'K', {30, 30, 30}}});
 }
 
 Canvas sheet(const Canvas& first, const Canvas& second) {
@@ -207,7 +213,9 @@ Canvas sheet(const Canvas& first, const Canvas& second) {
     return out;
 }
 
-void finish(Canvas& c) { c.outlineShapes(KEY, INK); }
+void finish(Canvas& c) {
+    c.outlineShapes(KEY, INK);
+}
 
 const Rgb RUBBER{58, 56, 52};
 const Rgb GREY{112, 118, 122};
@@ -531,9 +539,9 @@ Canvas jeep() {
     c.set(20, 25, {222, 168, 128});
     c.fill(19, 26, 20, 26, k.base);
     // The tub, with the cut-away side where the driver climbs in.
-    polygon(c, {{6, 37}, {27, 37}, {29, 40}, {37, 40}, {39, 37}, {57, 37}, {60, 39}, {60, 47},
-                {6, 47}},
-            p.base);
+    polygon(
+        c, {{6, 37}, {27, 37}, {29, 40}, {37, 40}, {39, 37}, {57, 37}, {60, 39}, {60, 47}, {6, 47}},
+        p.base);
     c.fill(6, 37, 26, 37, p.lit);
     c.fill(39, 37, 56, 37, p.lit);
     c.fill(29, 40, 36, 40, p.dark);
@@ -566,8 +574,14 @@ Canvas jeep() {
 
 } // namespace
 
-Canvas drawArmourSheet1() { return sheet(assaultGun(), frontArmour()); }
+Canvas drawArmourSheet1() {
+    return sheet(assaultGun(), frontArmour());
+}
 
-Canvas drawArmourSheet2() { return sheet(redStarTank(), armouredCar()); }
+Canvas drawArmourSheet2() {
+    return sheet(redStarTank(), armouredCar());
+}
 
-Canvas drawArmourSheet3() { return sheet(whiteStarTank(), jeep()); }
+Canvas drawArmourSheet3() {
+    return sheet(whiteStarTank(), jeep());
+}

@@ -26,12 +26,14 @@ struct Name {
 };
 
 const Name BUTTON_NAMES[] = {
-    {"UP", BUTTON_UP},         {"UPLEFT", BUTTON_UP_LEFT},       {"LEFT", BUTTON_LEFT},
-    {"DOWNLEFT", BUTTON_DOWN_LEFT}, {"DOWN", BUTTON_DOWN},       {"DOWNRIGHT", BUTTON_DOWN_RIGHT},
-    {"RIGHT", BUTTON_RIGHT},   {"UPRIGHT", BUTTON_UP_RIGHT},     {"START", BUTTON_START},
-    {"SELECT", BUTTON_SELECT}, {"L", BUTTON_L},                  {"R", BUTTON_R},
-    {"A", BUTTON_A},           {"B", BUTTON_B},                  {"Y", BUTTON_Y},
-    {"X", BUTTON_X},
+    {"UP", BUTTON_UP},       {"UPLEFT", BUTTON_UP_LEFT},
+    {"LEFT", BUTTON_LEFT},   {"DOWNLEFT", BUTTON_DOWN_LEFT},
+    {"DOWN", BUTTON_DOWN},   {"DOWNRIGHT", BUTTON_DOWN_RIGHT},
+    {"RIGHT", BUTTON_RIGHT}, {"UPRIGHT", BUTTON_UP_RIGHT},
+    {"START", BUTTON_START}, {"SELECT", BUTTON_SELECT},
+    {"L", BUTTON_L},         {"R", BUTTON_R},
+    {"A", BUTTON_A},         {"B", BUTTON_B},
+    {"Y", BUTTON_Y},         {"X", BUTTON_X},
 };
 
 int buttonNamed(const std::string& word) {
@@ -82,7 +84,10 @@ bool addCommand(const std::string& text, ScriptStep& step, int* idle, std::strin
                 *error = "unknown button '" + w[i] + "'";
                 return false;
             }
-            (verb == "press" ? step.presses : verb == "hold" ? step.hold : step.release).push_back(b);
+            (verb == "press"  ? step.presses
+             : verb == "hold" ? step.hold
+                              : step.release)
+                .push_back(b);
         }
         return true;
     }
@@ -130,8 +135,8 @@ bool parse(std::istream& in, Script* script, ScriptError* error) {
                 return false;
             }
         }
-        if (idle > 0 && (step.look || !step.presses.empty() || !step.hold.empty() ||
-                         !step.release.empty())) {
+        if (idle > 0 &&
+            (step.look || !step.presses.empty() || !step.hold.empty() || !step.release.empty())) {
             *error = {number, "'idle' stands on a line of its own"};
             return false;
         }

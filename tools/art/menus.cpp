@@ -706,49 +706,42 @@ Canvas drawCursor() {
     return fourQuarters(cursorQuarter({0, 0, 191}, {128, 128, 255}));
 }
 
+namespace {
+
+// A point `along` an edge of the 32x32 cursor and `across` into it from that
+// edge: the top, the bottom, the left or the right one.
+void setOnEdge(Canvas& c, int edge, int along, int across, Rgb colour) {
+    switch (edge) {
+    case 0:
+        c.set(along, across, colour);
+        break;
+    case 1:
+        c.set(along, 31 - across, colour);
+        break;
+    case 2:
+        c.set(across, along, colour);
+        break;
+    default:
+        c.set(31 - across, along, colour);
+        break;
+    }
+}
+
+} // namespace
+
 Canvas drawAttackCursor() {
     const Rgb pink{244, 131, 131};
     Canvas c = fourQuarters(cursorQuarter(RED, pink));
     // A notch in the middle of each edge points at the target.
-    for (int i = 0; i < 4; ++i) {
+    for (int edge = 0; edge < 4; ++edge) {
         for (int d = 0; d < 3; ++d) {
-            int a = 13 + d;
-            int b = 18 - d;
-            for (int t = a; t <= b; ++t) {
-                int along = t;
-                int across = d;
-                switch (i) {
-                case 0:
-                    c.set(along, across, RED);
-                    break;
-                case 1:
-                    c.set(along, 31 - across, RED);
-                    break;
-                case 2:
-                    c.set(across, along, RED);
-                    break;
-                default:
-                    c.set(31 - across, along, RED);
-                    break;
-                }
+            for (int t = 13 + d; t <= 18 - d; ++t) {
+                setOnEdge(c, edge, t, d, RED);
             }
         }
         for (int t = 15; t <= 16; ++t) {
             for (int depth = 3; depth <= 4; ++depth) {
-                switch (i) {
-                case 0:
-                    c.set(t, depth, pink);
-                    break;
-                case 1:
-                    c.set(t, 31 - depth, pink);
-                    break;
-                case 2:
-                    c.set(depth, t, pink);
-                    break;
-                default:
-                    c.set(31 - depth, t, pink);
-                    break;
-                }
+                setOnEdge(c, edge, t, depth, pink);
             }
         }
     }

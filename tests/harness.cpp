@@ -66,9 +66,11 @@ void clearInput() {
     releaseAllButtons();
 }
 
+// Peeked into a real array: given none, SDL 1.2-compat counts at most one.
 int queuedEvents() {
+    SDL_Event events[256];
     SDL_PumpEvents();
-    return SDL_PeepEvents(nullptr, 256, SDL_PEEKEVENT, SDL_ALLEVENTS);
+    return SDL_PeepEvents(events, 256, SDL_PEEKEVENT, SDL_ALLEVENTS);
 }
 
 void freshBattle() {
